@@ -15,7 +15,7 @@ std::vector<std::uint8_t> EncodeBundle(const std::vector<BundleFile>& files, std
   for (const BundleFile& file : files) total += 8 + file.name.size() + file.data.size();
   std::vector<std::uint8_t> out;
   out.reserve(total);
-  out.insert(out.end(), std::begin(BUNDLE_MAGIC), std::end(BUNDLE_MAGIC));
+  for (char c : BUNDLE_MAGIC) out.push_back(static_cast<std::uint8_t>(c));
   AppendU32(out, static_cast<std::uint32_t>(files.size()));
   AppendU32(out, 1);
   AppendU32(out, static_cast<std::uint32_t>(launchIndex));
