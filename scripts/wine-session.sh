@@ -6,7 +6,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX
 WINEPREFIX=$("$root/tests/wine/prefix.sh")
 export WINEDEBUG=-all
-/usr/lib/wine/wineserver -p
+/usr/lib/wine/wineserver -p 2>/dev/null || true  # already running: keep it
 /usr/lib/wine/wine64 wineboot >"$root/build/wineboot-services.log" 2>&1 </dev/null || true
 
 screen_number=$(( 90 + RANDOM % 100 ))
