@@ -19,8 +19,17 @@ bool Compose(char (&buffer)[REMOVE_BUFFER_SIZE], const char* format, Args... arg
   return length >= 0 && static_cast<std::size_t>(length) < sizeof buffer;
 }
 
-// Removes a link found in the tree as the link itself, never what it points at.
+// Wine's file deletion follows a symbolic link and deletes what it points at; Windows deletes
+// the link itself.
+bool DeletionFollowsLinks() {
+  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+// Removes a link found in the tree as the link itself, never what it points at. Where deleting
+// would reach the target instead, the link stays (and so does its directory).
 void RemoveLink(const char* linkPath, bool isDirectoryLink) {
+  if (DeletionFollowsLinks()) return;
   if (isDirectoryLink) {
     RemoveDirectoryA(linkPath);
   } else {

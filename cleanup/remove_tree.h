@@ -7,5 +7,5 @@
 //
 // Paths are composed in 200-byte buffers; an entry whose path does not fit is left in place. A
 // junction or symbolic link is removed as a link and never followed, so nothing outside `path`
-// is ever deleted.
+// is ever deleted; under Wine, whose deletion would follow it, the link is left in place.
 int RemoveTree(const char* path);
