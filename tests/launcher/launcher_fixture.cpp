@@ -56,10 +56,10 @@ std::string LauncherTest::Variant(const Bytes& package, const std::string& name)
 
 LauncherTest::Run LauncherTest::Start(const std::string& launcher, const std::string& commandLine,
                                       std::map<std::string, std::string> environment,
-                                      const std::string& tempDirectory) const {
+                                      const std::string& tempDirectory, bool dismissDialogs) const {
   environment["PROBE_RECORD"] = record_;
   SpawnRequest request{launcher, commandLine, tempDirectory.empty() ? temp_.string() : tempDirectory,
-                       current_.string(), environment};
+                       current_.string(), environment, dismissDialogs};
   const SpawnResult spawned = Spawn(request);
   Run run;
   run.exitCode = spawned.exitCode;

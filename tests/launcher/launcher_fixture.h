@@ -36,7 +36,8 @@ class LauncherTest : public ::testing::Test {
     ProbeRecord record;
   };
   Run Start(const std::string& launcher, const std::string& commandLine,
-            std::map<std::string, std::string> environment = {}, const std::string& tempDirectory = {}) const;
+            std::map<std::string, std::string> environment = {}, const std::string& tempDirectory = {},
+            bool dismissDialogs = false) const;
 
   // The parameters the probe was given: its command line after its own name.
   static std::string ProbeParameters(const ProbeRecord& record);

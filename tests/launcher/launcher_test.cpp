@@ -32,7 +32,7 @@ class ExitCodes : public LauncherTest, public ::testing::WithParamInterface<Exit
 TEST_P(ExitCodes, EndTheRunAndLeaveWhatTheyShould) {
   const Files files = GetParam().files(StandardFiles());
   const Bytes package = PackageOf(files, GetParam().launchIndex);
-  const Run run = Start(Variant(package), "launcher.exe /quiet");
+  const Run run = Start(Variant(package), "launcher.exe /quiet", {}, {}, true);
   EXPECT_EQ(run.exitCode, static_cast<unsigned long>(GetParam().exitCode));
   std::vector<std::string> expected = GetParam().leftovers;
   for (std::string& line : expected) {
@@ -54,6 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  4, EXIT_ENTRY_CREATE, {"dir [engine.dll readme.txt]", "file BUNDLE"}, false},
         ExitCase{"NoLaunchEntryDesignated", [](Files f) { return f; }, 5, EXIT_BUNDLE_MAGIC, {}, false},
+        // The shell reports that it cannot open the file in a dialog box, answered by the spawner.
         ExitCase{"LaunchEntryStartsNoProcess",
                  [](Files f) {
                    f[3] = BundleFile{"setup.unknown-type", ToBytes("not a program")};

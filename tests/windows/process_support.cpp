@@ -39,6 +39,27 @@ std::string EnvironmentBlock(const SpawnRequest& request) {
   return block + '\0';
 }
 
+BOOL CALLBACK DismissDialogOf(HWND window, LPARAM processId) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (owner == static_cast<DWORD>(processId) && IsWindowVisible(window) && lstrcmpA(className, "#32770") == 0) {
+    PostMessageA(window, WM_COMMAND, IDOK, 0);
+  }
+  return TRUE;
+}
+
+void WaitFor(const PROCESS_INFORMATION& process, bool dismissDialogs) {
+  if (!dismissDialogs) {
+    WaitForSingleObject(process.hProcess, INFINITE);
+    return;
+  }
+  while (WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT) {
+    EnumWindows(DismissDialogOf, static_cast<LPARAM>(process.dwProcessId));
+  }
+}
+
 }  // namespace
 
 SpawnResult Spawn(const SpawnRequest& request) {
@@ -54,7 +75,7 @@ SpawnResult Spawn(const SpawnRequest& request) {
                       &process)) {
     throw std::runtime_error("CreateProcessA failed for " + request.application);
   }
-  WaitForSingleObject(process.hProcess, INFINITE);
+  WaitFor(process, request.dismissDialogs);
   SpawnResult result;
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   GetExitCodeProcess(process.hProcess, &result.exitCode);

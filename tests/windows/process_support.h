@@ -17,6 +17,9 @@ struct SpawnRequest {
   std::string tempDirectory; // TMP and TEMP of the child
   std::string currentDirectory;
   std::map<std::string, std::string> environment;  // set on top of ours
+  // Answers, as a person would with OK, every dialog box the child shows while it runs (the shell
+  // reports a launch that fails in one).
+  bool dismissDialogs = false;
 };
 
 struct SpawnResult {
