@@ -59,7 +59,7 @@ LauncherTest::Run LauncherTest::Start(const std::string& launcher, const std::st
                                       const std::string& tempDirectory, bool dismissDialogs) const {
   environment["PROBE_RECORD"] = record_;
   SpawnRequest request{launcher, commandLine, tempDirectory.empty() ? temp_.string() : tempDirectory,
-                       current_.string(), environment, dismissDialogs};
+                       current_.string(), environment, dismissDialogs, {}};
   const SpawnResult spawned = Spawn(request);
   Run run;
   run.exitCode = spawned.exitCode;

@@ -50,14 +50,15 @@ BOOL CALLBACK DismissDialogOf(HWND window, LPARAM processId) {
   return TRUE;
 }
 
-void WaitFor(const PROCESS_INFORMATION& process, bool dismissDialogs) {
-  if (!dismissDialogs) {
+void WaitFor(const PROCESS_INFORMATION& process, const SpawnRequest& request) {
+  if (!request.dismissDialogs && !request.whileRunning) {
     WaitForSingleObject(process.hProcess, INFINITE);
     return;
   }
-  while (WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT) {
-    EnumWindows(DismissDialogOf, static_cast<LPARAM>(process.dwProcessId));
-  }
+  do {
+    if (request.dismissDialogs) EnumWindows(DismissDialogOf, static_cast<LPARAM>(process.dwProcessId));
+    if (request.whileRunning) request.whileRunning(process.dwProcessId);
+  } while (WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT);
 }
 
 }  // namespace
@@ -75,7 +76,7 @@ SpawnResult Spawn(const SpawnRequest& request) {
                       &process)) {
     throw std::runtime_error("CreateProcessA failed for " + request.application);
   }
-  WaitFor(process, request.dismissDialogs);
+  WaitFor(process, request);
   SpawnResult result;
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   GetExitCodeProcess(process.hProcess, &result.exitCode);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@ struct SpawnRequest {
   // Answers, as a person would with OK, every dialog box the child shows while it runs (the shell
   // reports a launch that fails in one).
   bool dismissDialogs = false;
+  // Called about every 20 ms while the child runs, with its process id.
+  std::function<void(unsigned long processId)> whileRunning;
 };
 
 struct SpawnResult {
