@@ -1,14 +1,7 @@
 #include "bundle_writer.h"
 
 #include "bundle_format.h"
-
-namespace {
-
-void AppendU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
-}  // namespace
+#include "little_endian.h"
 
 std::vector<std::uint8_t> EncodeBundle(const std::vector<BundleFile>& files, std::int32_t launchIndex) {
   std::size_t total = BUNDLE_HEADER_SIZE;

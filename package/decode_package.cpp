@@ -7,15 +7,12 @@
 
 #include "lzma_decoder.h"
 #include "package_header.h"
+#include "stream_file.h"
 
 namespace {
 
 constexpr std::uint8_t FIRST_UNDEFINED_PROPERTIES = 225;
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // The package file's contents after the header: the LZMA data and the trailer, if any.
 struct PackageContents {
@@ -25,7 +22,7 @@ struct PackageContents {
 };
 
 bool ReadPackage(const char* packageFile, PackageContents& contents) {
-  File file(std::fopen(packageFile, "rb"));
+  StreamFile file(std::fopen(packageFile, "rb"));
   if (!file) return false;
   if (std::fseek(file.get(), 0, SEEK_END) != 0) return false;
   const long size = std::ftell(file.get());
@@ -44,7 +41,7 @@ bool ReadPackage(const char* packageFile, PackageContents& contents) {
 // One decode straight into a freshly truncated bundle file; false when it did not give the whole
 // output or the file did not take it all.
 bool DecodeInto(const char* bundleFile, const PackageContents& contents, std::uint32_t dictionarySize) {
-  File bundle(std::fopen(bundleFile, "wb+"));
+  StreamFile bundle(std::fopen(bundleFile, "wb+"));
   if (!bundle) return false;
   const DecodeResult result = DecodeLzma(
       SplitProperties(contents.header.properties), dictionarySize, contents.input.get(),
@@ -57,7 +54,7 @@ bool DecodeInto(const char* bundleFile, const PackageContents& contents, std::ui
 }
 
 void TruncateToEmpty(const char* bundleFile) {
-  File bundle(std::fopen(bundleFile, "wb+"));
+  StreamFile bundle(std::fopen(bundleFile, "wb+"));
 }
 
 }  // namespace

@@ -12,13 +12,10 @@
 #include "bundle_format.h"
 #include "entry_name.h"
 #include "exit_codes.h"
+#include "stream_file.h"
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 std::uint64_t FileSize(std::FILE* file) {
 #ifdef _WIN32
@@ -68,7 +65,7 @@ bool ReadHeader(BundleReader& reader, BundleHeader& header) {
 
 // Reads the current entry's data and writes it to the already created `entryPath`. Returns
 // EXIT_OK, or the code to end with after removing the incomplete file.
-int WriteEntryData(BundleReader& reader, File entryFile, const char* entryPath) {
+int WriteEntryData(BundleReader& reader, StreamFile entryFile, const char* entryPath) {
   auto fail = [&](int code) {
     entryFile.reset();
     std::remove(entryPath);
@@ -98,7 +95,7 @@ int ExtractBundle(const char* bundleFile, const char* extractionDirectory, char 
   const std::size_t directoryLength = strnlen(extractionDirectory, PATH_BUFFER_SIZE);
   if (directoryLength < PATH_BUFFER_SIZE) std::memcpy(directory, extractionDirectory, directoryLength);
 
-  File bundle(std::fopen(bundleFile, "rb+"));
+  StreamFile bundle(std::fopen(bundleFile, "rb+"));
   if (!bundle) return EXIT_BUNDLE_OPEN;
   BundleReader reader(bundle.get());
 
@@ -124,7 +121,7 @@ int ExtractBundle(const char* bundleFile, const char* extractionDirectory, char 
     }
     if (header.launchFlag != 0 && i == header.launchIndex) std::memcpy(launchPath, entryPath, PATH_BUFFER_SIZE);
 
-    File entryFile(std::fopen(entryPath, "wb+"));
+    StreamFile entryFile(std::fopen(entryPath, "wb+"));
     if (!entryFile) return EXIT_ENTRY_CREATE;
     const int written = WriteEntryData(reader, std::move(entryFile), entryPath);
     if (written != EXIT_OK) return written;

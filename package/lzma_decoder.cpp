@@ -9,7 +9,6 @@
 namespace {
 
 constexpr std::size_t CHUNK_SIZE = std::size_t{1} << 20;
-constexpr std::uint32_t MIN_DICTIONARY_SIZE = 4096;
 
 struct StreamCloser {
   void operator()(lzma_stream* stream) const { lzma_end(stream); }

@@ -17,6 +17,9 @@ struct DecodeResult {
   std::uint64_t produced = 0;  // bytes handed to the sink; 0 when Failed
 };
 
+// liblzma's smallest LZMA dictionary.
+constexpr std::uint32_t MIN_DICTIONARY_SIZE = 4096;
+
 // Receives the decoded bytes in order, a chunk at a time; returns false to stop with Failed.
 using ChunkSink = std::function<bool(const std::uint8_t* bytes, std::size_t count)>;
 

@@ -4,15 +4,8 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr std::uint32_t MIN_DICTIONARY_SIZE = 4096;
-
-void AppendU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
-}  // namespace
+#include "little_endian.h"
+#include "lzma_decoder.h"
 
 std::vector<std::uint8_t> EncodePackage(const std::uint8_t* bundle, std::size_t size, const PackageOptions& options) {
   lzma_options_lzma lzma{};
